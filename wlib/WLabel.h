@@ -1,0 +1,7 @@
+#pragma once
+
+#include "WControl.h"
+
+// A static text control.
+class WLabel : public WControl {
+};

@@ -1,0 +1,83 @@
+#include "WMediaPlayer.h"
+
+#include <mmsystem.h>
+#include <vfw.h>
+
+#include <cctype>
+#include <string>
+
+namespace {
+
+bool RegisterMciWindowClass()
+{
+    HMODULE library = LoadLibraryA("MSVFW32");
+    if (!library)
+        return false;
+    typedef BOOL(VFWAPIV * RegisterFunction)(void);
+    auto registerClass = reinterpret_cast<RegisterFunction>(
+        reinterpret_cast<void*>(GetProcAddress(library, "MCIWndRegisterClass")));
+    // The library stays loaded: the class's window procedure lives in it.
+    return registerClass && registerClass();
+}
+
+std::string Lower(std::string s)
+{
+    for (char& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+} // namespace
+
+WMediaPlayer::~WMediaPlayer()
+{
+    // Closing the window closes its file, and ends the playback.
+    Destroy();
+}
+
+const char* WMediaPlayer::GetWindowClassName()
+{
+    static bool registered = RegisterMciWindowClass();
+    (void)registered;
+    return "MCIWndClass";
+}
+
+void WMediaPlayer::Close()
+{
+    if (Exists() && open_)
+        SendMessageA(GetHandle(), MCI_CLOSE, 0, 0);
+    open_ = false;
+}
+
+bool WMediaPlayer::Open(const WFilePath& path, int flags)
+{
+    if (!Exists())
+        return false;
+    if (Lower(path.GetExtension().Str()) == ".wav" && waveOutGetNumDevs() == 0)
+        return false;
+    // The window would refuse a second open while it holds a file.
+    Close();
+    LRESULT error = SendMessageA(GetHandle(), MCIWNDM_OPENA, static_cast<WPARAM>(flags),
+                                 reinterpret_cast<LPARAM>(path.GetPath().GetText()));
+    if (error != 0 || !Exists())
+        return false;
+    open_ = true;
+    if (!SendMessageA(GetHandle(), MCIWNDM_CAN_PLAY, 0, 0)) {
+        Close();
+        return false;
+    }
+    return true;
+}
+
+bool WMediaPlayer::Play(long from, long to)
+{
+    if (!Exists() || !open_)
+        return false;
+    if (from == MCIWND_START)
+        SendMessageA(GetHandle(), MCI_SEEK, 0, MCIWND_START);
+    else if (from >= 0)
+        SendMessageA(GetHandle(), MCI_SEEK, 0, from);
+    if (to == MCIWND_END)
+        return SendMessageA(GetHandle(), MCI_PLAY, 0, 0) == 0;
+    return SendMessageA(GetHandle(), MCIWNDM_PLAYTO, 0, to) == 0;
+}
