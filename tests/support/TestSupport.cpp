@@ -1,0 +1,293 @@
+#include "TestSupport.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace test {
+
+void Pump(int ms)
+{
+    DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+    do {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(5);
+    } while (static_cast<LONG>(end - GetTickCount()) > 0);
+}
+
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs)
+{
+    DWORD end = GetTickCount() + static_cast<DWORD>(timeoutMs);
+    for (;;) {
+        if (condition())
+            return true;
+        if (static_cast<LONG>(end - GetTickCount()) <= 0)
+            return condition();
+        Pump(20);
+    }
+}
+
+std::string ProgramDir()
+{
+    char path[MAX_PATH];
+    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string p(path, n);
+    return p.substr(0, p.find_last_of("\\/"));
+}
+
+std::string BuildDir()
+{
+    std::string d = ProgramDir();
+    return d.substr(0, d.find_last_of("\\/"));
+}
+
+std::string ProgramPath(const char* name)
+{
+    return BuildDir() + "\\" + name;
+}
+
+Process::~Process()
+{
+    Kill();
+    if (info_.hProcess)
+        CloseHandle(info_.hProcess);
+    if (info_.hThread)
+        CloseHandle(info_.hThread);
+}
+
+bool Process::Start(const std::string& exe, const std::string& directory, const std::string& arguments)
+{
+    std::string command = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    return CreateProcessA(exe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+                          directory.empty() ? nullptr : directory.c_str(), &startup, &info_) != FALSE;
+}
+
+DWORD Process::Wait(int timeoutMs)
+{
+    if (!info_.hProcess)
+        return STILL_ACTIVE;
+    if (WaitForSingleObject(info_.hProcess, static_cast<DWORD>(timeoutMs)) != WAIT_OBJECT_0)
+        return STILL_ACTIVE;
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+}
+
+bool Process::Running() const
+{
+    return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+void Process::Kill()
+{
+    if (Running()) {
+        TerminateProcess(info_.hProcess, 99);
+        WaitForSingleObject(info_.hProcess, 10000);
+    }
+}
+
+HWND Process::WaitForWindow(const char* caption, int timeoutMs) const
+{
+    HWND found = nullptr;
+    WaitFor(
+        [&] {
+            for (HWND h : TopWindows(info_.dwProcessId, true))
+                if (WindowText(h) == caption) {
+                    found = h;
+                    return true;
+                }
+            return false;
+        },
+        timeoutMs);
+    return found;
+}
+
+namespace {
+struct EnumState {
+    DWORD pid;
+    bool visibleOnly;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectTop(HWND hwnd, LPARAM param)
+{
+    auto* state = reinterpret_cast<EnumState*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == state->pid && (!state->visibleOnly || IsWindowVisible(hwnd)))
+        state->found.push_back(hwnd);
+    return TRUE;
+}
+} // namespace
+
+std::vector<HWND> TopWindows(DWORD processId, bool visibleOnly)
+{
+    EnumState state{processId, visibleOnly, {}};
+    EnumWindows(&CollectTop, reinterpret_cast<LPARAM>(&state));
+    return state.found;
+}
+
+HWND FindDialogBox(DWORD processId, HWND except)
+{
+    for (HWND h : TopWindows(processId, true))
+        if (h != except && ClassName(h) == "#32770")
+            return h;
+    return nullptr;
+}
+
+std::string WindowText(HWND hwnd)
+{
+    char buffer[4096] = "";
+    GetWindowTextA(hwnd, buffer, sizeof buffer);
+    return buffer;
+}
+
+std::string ClassName(HWND hwnd)
+{
+    char buffer[256] = "";
+    GetClassNameA(hwnd, buffer, sizeof buffer);
+    return buffer;
+}
+
+std::string BoxText(HWND box)
+{
+    std::string text;
+    for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        if (_stricmp(ClassName(c).c_str(), "Static") == 0) {
+            std::string t = WindowText(c);
+            if (!t.empty())
+                text += (text.empty() ? "" : "\n") + t;
+        }
+    }
+    return text;
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+bool WriteFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+bool FileExists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string WavData(const std::string& path)
+{
+    std::string wav = ReadFile(path);
+    size_t pos = 12;
+    while (pos + 8 <= wav.size()) {
+        uint32_t size = 0;
+        memcpy(&size, &wav[pos + 4], 4);
+        if (wav.compare(pos, 4, "data") == 0)
+            return wav.substr(pos + 8, size);
+        pos += 8 + size + (size & 1);
+    }
+    return std::string();
+}
+
+std::string CapturePath()
+{
+    // $CAPTURE is a Unix path; Wine maps the root file system to Z:.
+    char buffer[MAX_PATH] = "";
+    GetEnvironmentVariableA("CAPTURE", buffer, MAX_PATH);
+    std::string p = buffer;
+    if (!p.empty() && p[0] == '/') {
+        for (char& c : p)
+            if (c == '/')
+                c = '\\';
+        p = "Z:" + p;
+    }
+    return p;
+}
+
+void ClearCapture()
+{
+    WriteFile(CapturePath(), "");
+}
+
+std::string ReadCapture()
+{
+    return ReadFile(CapturePath());
+}
+
+bool SamePcm(const std::string& captured, const std::string& expected)
+{
+    if (captured.size() > expected.size() || expected.size() - captured.size() > 4096)
+        return false;
+    return expected.compare(0, captured.size(), captured) == 0 && !captured.empty();
+}
+
+namespace {
+void SendMouse(DWORD flags, int x, int y)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    int w = GetSystemMetrics(SM_CXSCREEN) - 1;
+    int h = GetSystemMetrics(SM_CYSCREEN) - 1;
+    input.mi.dx = (x * 65535 + w / 2) / w;
+    input.mi.dy = (y * 65535 + h / 2) / h;
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    SendInput(1, &input, sizeof input);
+}
+
+void SendKey(WORD key, bool up)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof input);
+}
+} // namespace
+
+void MoveMouse(int x, int y)
+{
+    SendMouse(0, x, y);
+}
+
+void Click(int x, int y, bool right)
+{
+    SendMouse(0, x, y);
+    SendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, x, y);
+    SendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, x, y);
+}
+
+void DoubleClick(int x, int y)
+{
+    Click(x, y);
+    Click(x, y);
+}
+
+void KeyChord(WORD modifier, WORD key)
+{
+    SendKey(modifier, false);
+    SendKey(key, false);
+    SendKey(key, true);
+    SendKey(modifier, true);
+}
+
+POINT ClientToScreenPoint(HWND hwnd, int x, int y)
+{
+    POINT p = {x, y};
+    ClientToScreen(hwnd, &p);
+    return p;
+}
+
+} // namespace test

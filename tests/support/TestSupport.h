@@ -1,0 +1,77 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Shared helpers for the test programs: waiting, processes, windows, files,
+// sound capture and real input.
+namespace test {
+
+// Dispatches this thread's messages for `ms` milliseconds.
+void Pump(int ms);
+// Pumps until `condition` holds or `timeoutMs` passes; the last result.
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 10000);
+
+// The directory of the running test program, and the build directory above it.
+std::string ProgramDir();
+std::string BuildDir();
+// The program under test (plauderix.exe of this build, or a variant).
+std::string ProgramPath(const char* name = "plauderix.exe");
+
+// A process of the program under test; killed on destruction if still running.
+class Process {
+public:
+    Process() = default;
+    ~Process();
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+
+    bool Start(const std::string& exe, const std::string& directory, const std::string& arguments = "");
+    // Exit code, or STILL_ACTIVE after the time-out.
+    DWORD Wait(int timeoutMs);
+    bool Running() const;
+    void Kill();
+    DWORD Id() const { return info_.dwProcessId; }
+    HANDLE Handle() const { return info_.hProcess; }
+    // The process's visible top-level window with this caption (null if none in time).
+    HWND WaitForWindow(const char* caption, int timeoutMs = 60000) const;
+
+private:
+    PROCESS_INFORMATION info_ = {};
+};
+
+// Top-level windows of a process (visible ones only when asked).
+std::vector<HWND> TopWindows(DWORD processId, bool visibleOnly);
+// A dialog box (#32770) of the process, other than `except`.
+HWND FindDialogBox(DWORD processId, HWND except = nullptr);
+// The text of a box: its static controls joined by new lines.
+std::string BoxText(HWND box);
+std::string WindowText(HWND hwnd);
+std::string ClassName(HWND hwnd);
+
+// Files.
+std::string ReadFile(const std::string& path);
+bool WriteFile(const std::string& path, const std::string& bytes);
+bool FileExists(const std::string& path);
+// The bytes of a WAV file's data chunk.
+std::string WavData(const std::string& path);
+
+// The recording sound device: $CAPTURE receives the last playback's PCM.
+std::string CapturePath();
+void ClearCapture();
+std::string ReadCapture();
+// True when `captured` is `expected`, allowing a few missing trailing bytes.
+bool SamePcm(const std::string& captured, const std::string& expected);
+
+// Real input through SendInput, in screen coordinates.
+void MoveMouse(int x, int y);
+void Click(int x, int y, bool right = false);
+void DoubleClick(int x, int y);
+void KeyChord(WORD modifier, WORD key);
+// Screen position of a point in a window's client area.
+POINT ClientToScreenPoint(HWND hwnd, int x, int y);
+
+} // namespace test
