@@ -33,13 +33,17 @@ plauderix_env_start() {
     cat >"$HOME/.asoundrc" <<'ASOUND'
 pcm.!default { type file slave.pcm "null" format "raw" file { @func getenv vars [ CAPTURE ] default "/tmp/plauderix-capture.raw" } }
 ASOUND
-    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    # 64-bit Wine for our own helpers: it runs natively everywhere.
+    local wine64=wine
+    [ -x /usr/lib/wine/wine64 ] && wine64=/usr/lib/wine/wine64
+    if [ ! -f "$WINEPREFIX/.plauderix-ready" ]; then
         echo "creating the Wine prefix $WINEPREFIX (a few minutes)"
         mkdir -p "$WINEPREFIX"
-        timeout 900 wineboot -i >/dev/null 2>&1 || true
+        timeout 900 "$wine64" wineboot -i >/dev/null 2>&1 || true
         # No window manager: let Wine place and focus its windows itself.
-        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+        "$wine64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
         wineserver -w
+        touch "$WINEPREFIX/.plauderix-ready"
     fi
     wineserver -p
 }

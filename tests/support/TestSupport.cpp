@@ -1,10 +1,23 @@
 #include "TestSupport.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
 namespace test {
+
+int Scaled(int ms)
+{
+    static const int scale = [] {
+        char buffer[16] = "";
+        GetEnvironmentVariableA("PLAUDERIX_TIME_SCALE", buffer, sizeof buffer);
+        int n = atoi(buffer);
+        return n > 0 ? n : 1;
+    }();
+    return ms * scale;
+}
 
 void Pump(int ms)
 {
@@ -21,7 +34,7 @@ void Pump(int ms)
 
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs)
 {
-    DWORD end = GetTickCount() + static_cast<DWORD>(timeoutMs);
+    DWORD end = GetTickCount() + static_cast<DWORD>(Scaled(timeoutMs));
     for (;;) {
         if (condition())
             return true;
@@ -72,7 +85,7 @@ DWORD Process::Wait(int timeoutMs)
 {
     if (!info_.hProcess)
         return STILL_ACTIVE;
-    if (WaitForSingleObject(info_.hProcess, static_cast<DWORD>(timeoutMs)) != WAIT_OBJECT_0)
+    if (WaitForSingleObject(info_.hProcess, static_cast<DWORD>(Scaled(timeoutMs))) != WAIT_OBJECT_0)
         return STILL_ACTIVE;
     DWORD code = STILL_ACTIVE;
     GetExitCodeProcess(info_.hProcess, &code);

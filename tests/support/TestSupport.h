@@ -10,6 +10,10 @@
 // sound capture and real input.
 namespace test {
 
+// Time-outs are multiplied by $PLAUDERIX_TIME_SCALE (where 32-bit code is
+// emulated, everything takes many times longer).
+int Scaled(int ms);
+
 // Dispatches this thread's messages for `ms` milliseconds.
 void Pump(int ms);
 // Pumps until `condition` holds or `timeoutMs` passes; the last result.
