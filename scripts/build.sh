@@ -16,6 +16,12 @@ if [ "$what" = all ] || [ "$what" = i686 ]; then
     cmake -S "$root" -B "$root/build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
         -DCMAKE_BUILD_TYPE=Release -DPLAUDERIX_TESTS="$scope32" >/dev/null
     cmake --build "$root/build" -j "$jobs"
+    # The outside inspector of the demonstration, native where Wine is 64-bit.
+    if command -v x86_64-w64-mingw32-g++-posix >/dev/null; then
+        mkdir -p "$root/build/tools"
+        x86_64-w64-mingw32-g++-posix -O2 -static -s -o "$root/build/tools/plauderix_inspect.exe" \
+            "$root/tests/inspector/plauderix_inspect.cpp"
+    fi
 fi
 if [ "$what" = all ] || [ "$what" = x86_64 ]; then
     cmake -S "$root" -B "$root/build/x64" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" \
