@@ -16,6 +16,7 @@ if [ "$what" = all ] || [ "$what" = i686 ]; then
     cmake -S "$root" -B "$root/build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
         -DCMAKE_BUILD_TYPE=Release -DPLAUDERIX_TESTS="$scope32" >/dev/null
     cmake --build "$root/build" -j "$jobs"
+    (cd "$root/build" && cpack -G ZIP >/dev/null)
     # The outside inspector of the demonstration, native where Wine is 64-bit.
     if command -v x86_64-w64-mingw32-g++-posix >/dev/null; then
         mkdir -p "$root/build/tools"

@@ -94,7 +94,8 @@ int main(int argc, char** argv)
         GetClientRect(list, &client);
         POINT p = {client.right / 3, (index - top) * height + height / 2};
         ClientToScreen(list, &p);
-        std::fprintf(out, "item %d x=%ld y=%ld height=%d\n", index, p.x, p.y, height);
+        int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+        std::fprintf(out, "item %d x=%ld y=%ld height=%d count=%d\n", index, p.x, p.y, height, count);
     }
     std::fclose(out);
     return 0;
