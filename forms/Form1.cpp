@@ -125,19 +125,23 @@ bool Form1::Form1_Create(WEventGenerator*, WEventData*)
     ConnectControlEvents(true);
     SetTabOrder();
 
-    WRect workArea = GetDesktopWorkArea();
-    WRect placement;
-    placement.x = (workArea.width - 600) / 2;
-    placement.y = (workArea.height - 440) / 2;
-    placement.width = 600;
-    placement.height = 440;
-    Move(placement, true);
+    Move(Placement(GetDesktopWorkArea()), true);
 
     label_5->SetForeColor(WColor(7));
     label_5->SetText(InstructionText);
     FillPhraseList();
     Show();
     return false;
+}
+
+WRect Form1::Placement(const WRect& workArea)
+{
+    WRect placement;
+    placement.x = (workArea.width - 600) / 2;
+    placement.y = (workArea.height - 440) / 2;
+    placement.width = 600;
+    placement.height = 440;
+    return placement;
 }
 
 bool Form1::Form1_Close(WEventGenerator*, WEventData*)

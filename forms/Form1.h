@@ -28,6 +28,9 @@ public:
     void FillPhraseList();
     // Writes internet.url for `url` and has the shell open it.
     void OpenWebLink(const WString& url);
+    // The outer rectangle of the form: 600 x 440, centred on the work area's
+    // size but measured from the screen's top-left corner.
+    static WRect Placement(const WRect& workArea);
 
     WString SelectedText;
     bool SoundOpened;
