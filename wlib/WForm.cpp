@@ -52,6 +52,14 @@ INT_PTR WForm::OnDialogMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         OnClose();
         return TRUE;
+    case WM_GETFONT:
+        // The dialog manager would keep answering with the template's font,
+        // which children that follow the form would then take.
+        if (font_.Get()) {
+            SetWindowLongPtrA(GetHandle(), DWLP_MSGRESULT, reinterpret_cast<LONG_PTR>(font_.Get()));
+            return TRUE;
+        }
+        return FALSE;
     case WM_DESTROY: {
         Raise(DestroyEvent, nullptr);
         // A menu still attached belongs to its owner, not to the window.
