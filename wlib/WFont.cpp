@@ -51,6 +51,7 @@ bool WFont::ToLogFont(int pixelsPerInchY, LOGFONTA& lf) const
     long points = 0;
     if (!ReadNumber(s, i, points) || points <= 0 || points > 1000)
         return false;
+    SkipBlanks(s, i);
     if (i >= s.size() || !IsSeparator(s[i]))
         return false;
     while (i < s.size() && IsSeparator(s[i]))
