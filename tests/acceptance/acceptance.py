@@ -140,14 +140,25 @@ def capture_settled():
 
 
 def register_shell_standin():
-    # Each request the shell passes on appends the shortcut's text and a marker.
-    log = "Z:" + SHELL_LOG.replace("/", "\\\\")
+    """Each request the shell passes on appends the shortcut's text and a marker."""
+    log = "Z:" + SHELL_LOG.replace("/", "\\")
+    bat = os.path.join(WORK, "standin.bat")
+    with open(bat, "w", newline="\r\n") as f:
+        f.write('@echo off\ntype %%1 >> "%s"\necho.>> "%s"\necho ---->> "%s"\n' % (log, log, log))
+    command = '\\"Z:' + bat.replace("/", "\\\\") + '\\" \\"%1\\"'
     reg = os.path.join(WORK, "standin.reg")
-    command = 'C:\\\\windows\\\\system32\\\\cmd.exe /c (type \\"%1\\" & echo(& echo ----) >> \\"' + log + '\\"'
     with open(reg, "w") as f:
-        f.write("REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Classes\\.url]\n@=\"InternetShortcut\"\n\n"
-                "[HKEY_CURRENT_USER\\Software\\Classes\\InternetShortcut\\shell\\open\\command]\n"
+        f.write("REGEDIT4\n\n[HKEY_CLASSES_ROOT\\.url]\n@=\"InternetShortcut\"\n\n"
+                "[HKEY_CLASSES_ROOT\\InternetShortcut\\shell\\open\\command]\n"
                 "@=\"" + command + "\"\n")
+    run([WINE, "regedit", "/S", reg], timeout=120)
+
+
+def unregister_shell_standin():
+    reg = os.path.join(WORK, "restore.reg")
+    with open(reg, "w") as f:
+        f.write("REGEDIT4\n\n[HKEY_CLASSES_ROOT\\InternetShortcut\\shell\\open\\command]\n"
+                "@=\"rundll32.exe ieframe.dll,OpenURL %l\"\n")
     run([WINE, "regedit", "/S", reg], timeout=120)
 
 
@@ -253,6 +264,7 @@ def main():
 if __name__ == "__main__":
     try:
         main()
+        unregister_shell_standin()
     except Exception as error:  # a broken step fails the run, not the harness
         failures.append("error: %r" % (error,))
         print("FAILED: error:", error)
