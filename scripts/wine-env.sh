@@ -46,6 +46,8 @@ ASOUND
         touch "$WINEPREFIX/.plauderix-ready"
     fi
     wineserver -p
+    # Start Wine's services now, with no pipe of ours to hold on to.
+    "$wine64" cmd /c exit >/dev/null 2>&1 </dev/null || true
 }
 
 plauderix_env_stop() {
