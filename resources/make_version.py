@@ -45,13 +45,12 @@ def node(key, value=b"", value_length=0, text=False, children=()):
     """One version node: wLength, wValueLength, wType, key, value, children,
     each of the last three starting on a 32-bit boundary. wLength leaves out
     the padding after the node itself."""
-    body = pad4(utf16z(key))
+    data = bytes(6) + utf16z(key)
     if value:
-        body = pad4(body + value)
+        data = pad4(data) + value
     for child in children:
-        body = pad4(body) + child
-    length = 6 + len(body)
-    return struct.pack("<HHH", length, value_length, 1 if text else 0) + body
+        data = pad4(data) + child
+    return struct.pack("<HHH", len(data), value_length, 1 if text else 0) + data[6:]
 
 
 def version_words(v):
