@@ -303,4 +303,38 @@ POINT ClientToScreenPoint(HWND hwnd, int x, int y)
     return p;
 }
 
+void MiddleClick(int x, int y)
+{
+    SendMouse(0, x, y);
+    SendMouse(MOUSEEVENTF_MIDDLEDOWN, x, y);
+    SendMouse(MOUSEEVENTF_MIDDLEUP, x, y);
+}
+
+void PumpThrough(const std::function<bool(MSG&)>& filter, int ms)
+{
+    DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+    do {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (filter(msg))
+                continue;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(5);
+    } while (static_cast<LONG>(end - GetTickCount()) > 0);
+}
+
+bool WaitForThrough(const std::function<bool(MSG&)>& filter, const std::function<bool()>& condition, int timeoutMs)
+{
+    DWORD end = GetTickCount() + static_cast<DWORD>(Scaled(timeoutMs));
+    for (;;) {
+        if (condition())
+            return true;
+        if (static_cast<LONG>(end - GetTickCount()) <= 0)
+            return condition();
+        PumpThrough(filter, 20);
+    }
+}
+
 } // namespace test

@@ -78,4 +78,13 @@ void KeyChord(WORD modifier, WORD key);
 // Screen position of a point in a window's client area.
 POINT ClientToScreenPoint(HWND hwnd, int x, int y);
 
+// A press and release of the middle button at a screen position.
+void MiddleClick(int x, int y);
+
+// Pump and WaitFor for a loop that shows each message to `filter` first (a
+// form's accelerators and dialog keys) and dispatches it only when refused.
+void PumpThrough(const std::function<bool(MSG&)>& filter, int ms);
+bool WaitForThrough(const std::function<bool(MSG&)>& filter, const std::function<bool()>& condition,
+                    int timeoutMs = 10000);
+
 } // namespace test
