@@ -225,7 +225,8 @@ void Form1::OpenWebLink(const WString& url)
     if (!file)
         return;
     std::string text = "[DEFAULT]\nBASEURL=" + url.Str() + "\n[InternetShortcut]\nURL=" + url.Str();
-    bool written = fputs(text.c_str(), file) >= 0;
+    // fclose alone may not report a failed final flush.
+    bool written = fputs(text.c_str(), file) >= 0 && fflush(file) == 0;
     bool closed = fclose(file) == 0;
     if (!written || !closed)
         return;
