@@ -27,6 +27,28 @@ std::string Lower(std::string s)
     return s;
 }
 
+// A wave file whose data chunk runs past the end of the file still opens,
+// but would play only the few bytes that are there.
+bool WaveDataCut(const char* path)
+{
+    HMMIO file = mmioOpenA(const_cast<LPSTR>(path), nullptr, MMIO_READ | MMIO_DENYNONE);
+    if (!file)
+        return false;
+    MMCKINFO riff = {};
+    riff.fccType = mmioFOURCC('W', 'A', 'V', 'E');
+    MMCKINFO data = {};
+    data.ckid = mmioFOURCC('d', 'a', 't', 'a');
+    bool cut = false;
+    if (mmioDescend(file, &riff, nullptr, MMIO_FINDRIFF) == MMSYSERR_NOERROR &&
+        mmioDescend(file, &data, &riff, MMIO_FINDCHUNK) == MMSYSERR_NOERROR) {
+        LONG end = mmioSeek(file, 0, SEEK_END);
+        unsigned long long dataEnd = static_cast<unsigned long long>(data.dwDataOffset) + data.cksize;
+        cut = end < 0 || dataEnd > static_cast<unsigned long long>(end);
+    }
+    mmioClose(file, 0);
+    return cut;
+}
+
 } // namespace
 
 WMediaPlayer::~WMediaPlayer()
@@ -53,7 +75,8 @@ bool WMediaPlayer::Open(const WFilePath& path, int flags)
 {
     if (!Exists())
         return false;
-    if (Lower(path.GetExtension().Str()) == ".wav" && waveOutGetNumDevs() == 0)
+    bool wave = Lower(path.GetExtension().Str()) == ".wav";
+    if (wave && waveOutGetNumDevs() == 0)
         return false;
     // The window would refuse a second open while it holds a file.
     Close();
@@ -62,7 +85,7 @@ bool WMediaPlayer::Open(const WFilePath& path, int flags)
     if (error != 0 || !Exists())
         return false;
     open_ = true;
-    if (!SendMessageA(GetHandle(), MCIWNDM_CAN_PLAY, 0, 0)) {
+    if (!SendMessageA(GetHandle(), MCIWNDM_CAN_PLAY, 0, 0) || (wave && WaveDataCut(path.GetPath().GetText()))) {
         Close();
         return false;
     }
