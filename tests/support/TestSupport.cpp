@@ -310,6 +310,102 @@ void MiddleClick(int x, int y)
     SendMouse(MOUSEEVENTF_MIDDLEUP, x, y);
 }
 
+TempDirectory::TempDirectory(const std::string& name)
+{
+    char temp[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, temp);
+    path_ = std::string(temp) + name + "-" + std::to_string(GetCurrentProcessId());
+    RemoveTree(path_);
+    CreateDirectoryA(path_.c_str(), nullptr);
+}
+
+TempDirectory::~TempDirectory()
+{
+    RemoveTree(path_);
+}
+
+void RemoveTree(const std::string& path)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = found.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            std::string child = path + "\\" + name;
+            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(child);
+            else
+                DeleteFileA(child.c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+bool CopySounds(const std::string& directory)
+{
+    std::string to = directory + "\\sounds";
+    CreateDirectoryA(to.c_str(), nullptr);
+    for (int n = 1; n <= 20; ++n) {
+        std::string name = "\\" + std::to_string(n) + ".wav";
+        if (!CopyFileA((BuildDir() + "\\sounds" + name).c_str(), (to + name).c_str(), FALSE))
+            return false;
+    }
+    return true;
+}
+
+namespace {
+const char* const ShortcutOpenKey = "InternetShortcut\\shell\\open\\command";
+const char* const BrowserCommand = "rundll32.exe ieframe.dll,OpenURL %l";
+
+std::string ClassesValue(const char* key)
+{
+    char buffer[1024] = "";
+    DWORD size = sizeof buffer;
+    if (RegGetValueA(HKEY_CLASSES_ROOT, key, nullptr, RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS)
+        return std::string();
+    return buffer;
+}
+
+void SetClassesValue(const char* key, const std::string& value)
+{
+    HKEY k = nullptr;
+    if (RegCreateKeyExA(HKEY_CLASSES_ROOT, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExA(k, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>(value.size() + 1));
+    RegCloseKey(k);
+}
+} // namespace
+
+ShellStandIn::ShellStandIn(const std::string& directory) : log_(directory + "\\shell-requests.log")
+{
+    std::string batch = directory + "\\shell-standin.bat";
+    WriteFile(batch, "@echo off\r\necho %1>> \"" + log_ + "\"\r\n");
+    previousClass_ = ClassesValue(".url");
+    SetClassesValue(".url", "InternetShortcut");
+    SetClassesValue(ShortcutOpenKey, "\"" + batch + "\" \"%1\"");
+}
+
+ShellStandIn::~ShellStandIn()
+{
+    SetClassesValue(ShortcutOpenKey, BrowserCommand);
+    if (!previousClass_.empty())
+        SetClassesValue(".url", previousClass_);
+}
+
+int ShellStandIn::Requests() const
+{
+    std::string log = ReadFile(log_);
+    int lines = 0;
+    for (char c : log)
+        lines += c == '\n';
+    return lines;
+}
+
 void PumpThrough(const std::function<bool(MSG&)>& filter, int ms)
 {
     DWORD end = GetTickCount() + static_cast<DWORD>(ms);

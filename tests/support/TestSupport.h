@@ -81,6 +81,43 @@ POINT ClientToScreenPoint(HWND hwnd, int x, int y);
 // A press and release of the middle button at a screen position.
 void MiddleClick(int x, int y);
 
+// A new, empty directory in the temporary folder, removed with everything in
+// it on destruction.
+class TempDirectory {
+public:
+    explicit TempDirectory(const std::string& name);
+    ~TempDirectory();
+    TempDirectory(const TempDirectory&) = delete;
+    TempDirectory& operator=(const TempDirectory&) = delete;
+
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+void RemoveTree(const std::string& path);
+// Copies <build>\sounds\1.wav ... 20.wav into `directory`\sounds.
+bool CopySounds(const std::string& directory);
+
+// Stands in for the shell's handler of internet shortcuts while it lives: a
+// batch file registered as the InternetShortcut open command appends one line
+// per request to a log in `directory`. The browser's command is put back on
+// destruction.
+class ShellStandIn {
+public:
+    explicit ShellStandIn(const std::string& directory);
+    ~ShellStandIn();
+    ShellStandIn(const ShellStandIn&) = delete;
+    ShellStandIn& operator=(const ShellStandIn&) = delete;
+
+    // Requests so far (lines in the log).
+    int Requests() const;
+
+private:
+    std::string log_;
+    std::string previousClass_;
+};
+
 // Pump and WaitFor for a loop that shows each message to `filter` first (a
 // form's accelerators and dialog keys) and dispatches it only when refused.
 void PumpThrough(const std::function<bool(MSG&)>& filter, int ms);
