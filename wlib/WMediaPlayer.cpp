@@ -78,14 +78,18 @@ bool WMediaPlayer::Open(const WFilePath& path, int flags)
     bool wave = Lower(path.GetExtension().Str()) == ".wav";
     if (wave && waveOutGetNumDevs() == 0)
         return false;
+    // MCI would look for a relative name beside the program first; the
+    // file meant is the one in the current directory.
+    char full[MAX_PATH];
+    DWORD length = GetFullPathNameA(path.GetPath().GetText(), MAX_PATH, full, nullptr);
+    const char* name = (length > 0 && length < MAX_PATH) ? full : path.GetPath().GetText();
     // The window would refuse a second open while it holds a file.
     Close();
-    LRESULT error = SendMessageA(GetHandle(), MCIWNDM_OPENA, static_cast<WPARAM>(flags),
-                                 reinterpret_cast<LPARAM>(path.GetPath().GetText()));
+    LRESULT error = SendMessageA(GetHandle(), MCIWNDM_OPENA, static_cast<WPARAM>(flags), reinterpret_cast<LPARAM>(name));
     if (error != 0 || !Exists())
         return false;
     open_ = true;
-    if (!SendMessageA(GetHandle(), MCIWNDM_CAN_PLAY, 0, 0) || (wave && WaveDataCut(path.GetPath().GetText()))) {
+    if (!SendMessageA(GetHandle(), MCIWNDM_CAN_PLAY, 0, 0) || (wave && WaveDataCut(name))) {
         Close();
         return false;
     }
