@@ -186,28 +186,6 @@ private:
     ClassesEntry folder_{"Folder\\shell\\open\\command"};
 };
 
-void RemoveTree(const std::string& path)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = found.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            std::string child = path + "\\" + name;
-            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(child);
-            else
-                DeleteFileA(child.c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    RemoveDirectoryA(path.c_str());
-}
-
 class Links : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -215,7 +193,7 @@ protected:
         char temp[MAX_PATH] = "";
         GetTempPathA(MAX_PATH, temp);
         root = std::string(temp) + "plauderix-links-" + std::to_string(GetCurrentProcessId());
-        RemoveTree(root);
+        test::RemoveTree(root);
         CreateDirectoryA(root.c_str(), nullptr);
         logPath = root + "\\requests.log";
         SetEnvironmentVariableA("URL_STANDIN_LOG", logPath.c_str());
@@ -225,7 +203,7 @@ protected:
     {
         handler.Restore();
         SetCurrentDirectoryA(test::BuildDir().c_str());
-        RemoveTree(root);
+        test::RemoveTree(root);
     }
     static std::string StandInPath() { return test::ProgramDir() + "\\url_standin.exe"; }
 
@@ -258,7 +236,7 @@ protected:
             if (c == '/')
                 c = '-';
         std::string d = root + "\\" + name;
-        RemoveTree(d);
+        test::RemoveTree(d);
         CreateDirectoryA(d.c_str(), nullptr);
         return d;
     }

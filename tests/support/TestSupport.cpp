@@ -342,6 +342,7 @@ void RemoveTree(const std::string& path)
         } while (FindNextFileA(search, &found));
         FindClose(search);
     }
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     RemoveDirectoryA(path.c_str());
 }
 
